@@ -1,5 +1,6 @@
 #include "core/form1.h"
 
+#include "catalogue/catalogue.h"
 #include "controls/mediacontrol.h"
 #include "core/appstate.h"
 #include "core/form2.h"
@@ -84,6 +85,7 @@ void Form1::buildControls()
     reload->setObjectName(QStringLiteral("ReloadArray"));
     reload->setGeometry(TwipsRect(10560, 360, 1215, 255));
     reload->setVisible(false);
+    connect(reload, &QPushButton::clicked, this, &Form1::ReloadArrayClick);
 
     m_media = new MediaControl(m_client);
     m_media->setObjectName(QStringLiteral("MMControl1"));
@@ -117,6 +119,14 @@ void Form1::Load()
     move(TwipsToPx(left), TwipsToPx(top));
     resize(TwipsToPx(width), TwipsToPx(height));
     show();
+}
+
+void Form1::ReloadArrayClick()
+{
+    // Maintenance: read the photograph folder again and show the next photograph.
+    LoadPhotoArray();
+    if (m_afterReload)
+        m_afterReload();
 }
 
 void Form1::ApplyScreenLayout()

@@ -2,6 +2,7 @@
 // The main window: the photograph browser and the hub every other window opens from.
 #include <QHash>
 #include <QMainWindow>
+#include <functional>
 
 class QAction;
 class QMenu;
@@ -25,6 +26,11 @@ public:
     // The query-unload handler that every way of closing the window runs.
     void QueryUnload();
 
+    // The hidden maintenance button "Reload Array".
+    void ReloadArrayClick();
+    // What runs after a reload (the photo step of the browser).
+    void setAfterReload(std::function<void()> f) { m_afterReload = std::move(f); }
+
     // Controls by their design name ("cmdExit", "mnuMag(1)", "cmdYR(12)").
     QWidget* control(const QString& name) const;
     QAction* menuItem(const QString& name) const;
@@ -44,6 +50,7 @@ private:
     MediaControl* m_media = nullptr;
     QHash<QString, QAction*> m_items;
     bool m_unloading = false;
+    std::function<void()> m_afterReload;
 };
 
 // The main window while it is loaded.

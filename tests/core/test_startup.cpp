@@ -143,6 +143,11 @@ private slots:
         QCOMPARE(g.gsPhotoRoot, ProgramFolder());
         Splash()->Timer1Timer();
         QVERIFY(MainWindow()->control(QStringLiteral("ReloadArray"))->isVisible());
+        QCOMPARE(g.giPhotoCount, 0);
+        TouchPhoto(env.programFolder(), QStringLiteral("53a.jpg"));
+        QTest::mouseClick(MainWindow()->control(QStringLiteral("ReloadArray")), Qt::LeftButton);
+        QCOMPARE(g.giPhotoCount, 1);
+        QCOMPARE(g.gsPhotos(1), env.programFolder() + QStringLiteral("\\kestranas\\53A.JPG"));
     }
 
     void secondInstanceRefused()

@@ -3,6 +3,7 @@
 #include "core/appstate.h"
 #include "system/files.h"
 #include "system/paths.h"
+#include "system/process.h"
 #include "system/runtime.h"
 #include "system/screen.h"
 #include "system/settings.h"
@@ -172,6 +173,12 @@ private slots:
         int ran = 0;
         QCOMPARE(IgnoreErrors({[&] { ++ran; throw RuntimeError(5, QString()); }, [&] { ++ran; }}), 1);
         QCOMPARE(ran, 2);
+    }
+
+    void shellAndWait()
+    {
+        QCOMPARE(ShellAndWait(QStringLiteral("sh -c \"sleep 0.2; exit 3\"")), 3);
+        QCOMPARE(ShellAndWait(QStringLiteral("/no/such/program")), -1);
     }
 
     void screenSize()
