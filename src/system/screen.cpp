@@ -64,8 +64,9 @@ void HideTaskbar(QWidget* mainWindow)
 
 void ShowTaskbar(QWidget* mainWindow)
 {
-    if (g_taskbarHidden && mainWindow && mainWindow->isFullScreen())
-        mainWindow->showNormal();
+    // Leaves full screen; a minimized window stays minimized.
+    if (g_taskbarHidden && mainWindow && (mainWindow->windowState() & Qt::WindowFullScreen))
+        mainWindow->setWindowState(mainWindow->windowState() & ~Qt::WindowFullScreen);
     g_taskbarHidden = false;
 }
 

@@ -189,14 +189,14 @@ private slots:
     {
         // First start: no stored keys, the window covers the screen from 0, 0.
         kgtest::Environment env;
-        SetScreenSizeForTesting(1024, 768);
+        SetScreenSizeForTesting(800, 600); // the designed layout: the stored size stands
         QVERIFY(RunSplash());
         Splash()->Timer1Timer();
         Form1* main = MainWindow();
         QVERIFY(main && main->isVisible());
         QCOMPARE(main->windowTitle(), QStringLiteral("The Kestrana Gallerion  2001"));
         QCOMPARE(main->pos(), QPoint(0, 0));
-        QCOMPARE(main->size(), QSize(1024, 768));
+        QCOMPARE(main->size(), QSize(800, 600));
         QCOMPARE(g.gsDocFile, QStringLiteral("E:\\richtext\\desc.rtf"));
         QCOMPARE(MousePointer(), Pointer::Default);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -229,6 +229,17 @@ private slots:
         main->menuItem(QStringLiteral("mnuExit"))->trigger();
         QCOMPARE(env.endCalls, 2);
         QCOMPARE(GetSetting(kApp, kSection, QStringLiteral("MainTop")), QStringLiteral("abc"));
+    }
+
+    void compactLayoutReplacesTheStoredSize()
+    {
+        kgtest::Environment env;
+        SetScreenSizeForTesting(1024, 768);
+        QVERIFY(RunSplash());
+        Splash()->Timer1Timer();
+        QCOMPARE(MainWindow()->pos(), QPoint(0, 0));
+        QVERIFY(MainWindow()->width() < 700);
+        QVERIFY(!MainWindow()->menuItem(QStringLiteral("mnuHideStatus"))->isVisible());
     }
 
     void everyExitPathEnds_data()
