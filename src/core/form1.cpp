@@ -257,7 +257,7 @@ QImage StartPicture(QSize size)
     f.setBold(false);
     p.setFont(f);
     p.drawText(img.rect().adjusted(0, size.height() / 4, 0, 0), Qt::AlignCenter,
-               QStringLiteral("Click anywhere or choose a model year below"));
+               QStringLiteral("Choose a model year below, or a category from the menus"));
     return img;
 }
 
@@ -275,6 +275,11 @@ Form1::Form1()
     pal.setColor(QPalette::Window, palette().color(QPalette::Button)); // the system's menu colour
     setPalette(pal);
     setGeometry(TwipsRect(30, 435, 12060, 8445));
+    // The layout is made for a small 8-point face: captions and the menu bar fit in it.
+    QFont small = font();
+    small.setPointSizeF(8);
+    setFont(small);
+    menuBar()->setFont(small);
     buildMenus();
     buildControls();
 }
