@@ -14,6 +14,9 @@
 #include "testsupport.h"
 
 #include <QAction>
+#include <QDesktopServices>
+#include <QFile>
+#include <QUrl>
 #include <QApplication>
 #include <QLineEdit>
 #include <QMenu>
@@ -22,6 +25,14 @@
 #include <QTest>
 
 using namespace kg;
+
+class UrlCatcher : public QObject {
+    Q_OBJECT
+public:
+    QUrl opened;
+public slots:
+    void open(const QUrl& url) { opened = url; }
+};
 
 namespace {
 
@@ -347,6 +358,35 @@ private slots:
         QTest::mouseClick(b.f->txtFile(), Qt::LeftButton);
         QVERIFY(!b.f->txtFile()->isVisible());
         QCOMPARE(b.f->menuItem("mnuNames")->text(), QStringLiteral("Show File &Names"));
+    }
+
+    void helpContents()
+    {
+        Browser b;
+        b.trigger("mnuContents"); // no help document in the test's program folder
+        QCOMPARE(b.env.boxes->shown.size(), 1);
+        QFile::copy(QStringLiteral(KG_HELPFILE), Form1::HelpFile());
+        UrlCatcher catcher;
+        QDesktopServices::setUrlHandler(QStringLiteral("file"), &catcher, "open");
+        b.trigger("mnuContents");
+        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+        QCOMPARE(catcher.opened, QUrl::fromLocalFile(Form1::HelpFile()));
+        QCOMPARE(b.env.boxes->shown.size(), 1);
+    }
+
+    void lostFocusDuringSlideShow()
+    {
+        Browser b;
+        b.clickYear(1);
+        b.f->image4()->setVisible(false);
+        g.gbSlideShow = true;
+        b.f->setEnabled(false);
+        QApplication::setActiveWindow(nullptr);
+        QEvent deactivate(QEvent::ActivationChange);
+        QApplication::sendEvent(b.f, &deactivate);
+        QVERIFY(!g.gbSlideShow);
+        QVERIFY(b.f->isEnabled());
+        QVERIFY(b.f->image4()->isVisible());
     }
 
     void taskbar()
