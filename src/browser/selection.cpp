@@ -202,7 +202,7 @@ void ShowCategory()
         f.image4()->setVisible(false);
     } else {
         Trap([&] {
-                 ShowPhotoInImage4(g.gsPhotoFile);
+                 ShowPhotoInImage4(g.giPhoto);
                  f.image4()->setVisible(true);
              },
              [&] {

@@ -46,7 +46,7 @@ QString CodeOf(const QString& path)
 // Shows catalogue entry i: picture, number within its run, and file name.
 void ShowPhoto(int i)
 {
-    ShowPhotoInImage4(g.gsPhotos(i));
+    ShowPhotoInImage4(i);
     F().panPhoto()->setCaption(g.gsPhotoNum(i));
     if (g.gbShowNames)
         F().txtFile()->setText(g.gsPhotos(i).mid(g.giNamePos + 10, 12));
