@@ -8,7 +8,7 @@ packages=(
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav gstreamer1.0-tools
   fonts-dejavu-core
   libgtest-dev libbenchmark-dev
-  xvfb xauth x11-utils imagemagick poppler-utils
+  xvfb xauth x11-utils imagemagick poppler-utils libjpeg-turbo-progs unrtf
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -3,8 +3,13 @@
 #include "controls/pictures.h"
 
 #include <QCoreApplication>
-#include <QFileDevice>
+#include <QFile>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#else
 #include <QFileInfo>
+#endif
 
 #include <algorithm>
 #include <exception>
@@ -38,18 +43,30 @@ PhotoLoader::~PhotoLoader()
 }
 
 // The file is looked at afresh every time (no cached file information), so a file that was
-// replaced, repaired or removed since gives a different key.
+// replaced, repaired or removed since gives a different key.  On Unix the times come straight
+// from stat(), to the nanosecond and with no conversion to local time (which goes through the
+// C library's time-zone state and is not something to do on several threads at once).
 PhotoLoader::Key PhotoLoader::MakeKey(const QString& path, QSize size)
 {
     Key key;
     key.path = path;
     key.size = DecodeSize(size);
+#ifdef Q_OS_UNIX
+    struct stat st {};
+    if (::stat(QFile::encodeName(path).constData(), &st) == 0) {
+        key.bytes = st.st_size;
+        key.modified = qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+        key.changed = qint64(st.st_ctim.tv_sec) * 1000000000 + st.st_ctim.tv_nsec;
+        key.file = quint64(st.st_ino);
+    }
+#else
     const QFileInfo info(path);
     if (info.exists()) {
         key.bytes = info.size();
         key.modified = info.fileTime(QFileDevice::FileModificationTime).toMSecsSinceEpoch();
         key.changed = info.fileTime(QFileDevice::FileMetadataChangeTime).toMSecsSinceEpoch();
     }
+#endif
     return key;
 }
 

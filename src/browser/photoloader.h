@@ -10,9 +10,9 @@
 // exactly the picture, or exactly the failure (the same kg::RuntimeError, 53, 75 or 481),
 // that decoding the file on the spot would give.  A decode ahead that failed is remembered
 // as that failure and thrown to the step that shows the photograph, every time it is asked;
-// nothing is swallowed.  A picture is remembered under its file's size and change times as
-// well as its path and display size, so a file replaced or repaired since is decoded again
-// and a stale picture is never shown.
+// nothing is swallowed.  A picture is remembered under its file's size, change times and
+// file number as well as its path and display size, so a file replaced or repaired since is
+// decoded again and a stale picture is never shown.
 //
 // Thread safety: every member may be called from any thread.  Paths are native paths (the
 // caller turns content paths into native ones on the GUI thread first).
@@ -72,14 +72,15 @@ public:
     void stopWorkers();
 
 private:
-    // What identifies one decoded picture: the file (by path, size and change times) and
-    // the size it was decoded at.
+    // What identifies one decoded picture: the file (by path, size, change times and file
+    // number) and the size it was decoded at.
     struct Key {
         QString path;
         QSize size;
-        qint64 bytes = -1;  // -1: the file did not exist when looked at
+        qint64 bytes = -1; // -1: the file did not exist when looked at
         qint64 modified = 0;
         qint64 changed = 0;
+        quint64 file = 0; // the file's number on its file system, where there is one
         bool operator==(const Key&) const = default;
     };
     struct Entry {

@@ -108,16 +108,14 @@ private slots:
         }
     }
 
-    // A file replaced (or repaired) after it was remembered is decoded again.
+    // A file replaced after it was remembered, or repaired after its failure was remembered,
+    // is decoded again.
     void replacedFileIsDecodedAgain()
     {
-        const QString path = write(QStringLiteral("replaced.jpg"), MakePicture(300));
-        QFile::copy(m_truncated, path + QStringLiteral(".cut"));
         kg::PhotoLoader loader;
+        const QString path = write(QStringLiteral("replaced.jpg"), MakePicture(300));
         const QImage before = loader.load(path, kBox);
-
-        const QImage other = MakePicture(120, {800, 600});
-        QVERIFY(other.save(path, "JPEG", 90));
+        QVERIFY(MakePicture(120, {800, 600}).save(path, "JPEG", 90));
         QFile file(path); // the copy is newer, whatever the file system's clock resolution
         QVERIFY(file.open(QIODevice::ReadWrite));
         QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(5),
@@ -127,8 +125,8 @@ private slots:
         QVERIFY(after != before);
         QCOMPARE(after, kg::LoadPictureFile(path, kBox));
 
-        // A broken file that is fixed since gives its picture, not its old failure.
-        const QString broken = path + QStringLiteral(".cut");
+        const QString broken = m_dir.filePath(QStringLiteral("repaired.jpg"));
+        QVERIFY(QFile::copy(m_truncated, broken));
         loader.prefetch({broken}, kBox);
         loader.waitForIdle();
         QCOMPARE(ErrorNumber([&] { loader.load(broken, kBox); }), 481);
